@@ -29,7 +29,8 @@ void* AllocateMemory(int32_t byteCount) {
   if (block == nullptr) {
     // "分配 %d 字节内存失败!"
     char message[64];
-    std::snprintf(message, sizeof message, "\xB7\xD6\xC5\xE4 %d \xD7\xD6\xBD\xDA\xC4\xDA\xB4\xE6\xCA\xA7\xB0\xDC!",
+    std::snprintf(message, sizeof message,
+                  "\xB7\xD6\xC5\xE4 %d \xD7\xD6\xBD\xDA\xC4\xDA\xB4\xE6\xCA\xA7\xB0\xDC!",
                   static_cast<int>(byteCount));
     ReportFatalError(message, 0);
   }

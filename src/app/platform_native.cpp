@@ -10,4 +10,6 @@ void ShowFatalErrorBox(const char* boxText) {
   std::fflush(stderr);
 }
 
-void ExitProcessWith(int32_t exitCode) { std::_Exit(exitCode); }
+void ExitProcessWith(int32_t exitCode) {
+  std::_Exit(exitCode);
+}

@@ -9,41 +9,53 @@ constexpr EventBinding kInputBindings[] = {{kTextChangedEvent, RoutineId::Recalc
 constexpr uint32_t kBlack = 0x000000;
 constexpr uint32_t kGrey = 0x606060;
 
-#define PF_LABEL(name, id, x, y, w, h, text, colour) \
-  {ControlKind::Label, name, id, x, y, w, h, true, true, false, 0, text, colour, nullptr, 0}
-#define PF_EDIT(name, id, x, y, text, bindings, count) \
-  {ControlKind::EditBox, name, id, x, y, 70, 30, true, true, true, 0, text, kBlack, bindings, count}
+// clang-format off
+// Every control is visible and enabled with tab-order value 0; only edit boxes are tab stops.
+constexpr ControlLayout Label(const char* name, uint32_t id, int32_t x, int32_t y, int32_t width,
+                              int32_t height, const char* caption, uint32_t colour) {
+  return {.kind = ControlKind::Label, .name = name, .controlId = id,
+          .x = x, .y = y, .width = width, .height = height,
+          .visible = true, .enabled = true, .tabStop = false, .tabOrder = 0,
+          .initialText = caption, .textColour = colour, .bindings = nullptr, .bindingCount = 0};
+}
 
-// Names and texts are code page 936 bytes.
+constexpr ControlLayout EditBox(const char* name, uint32_t id, int32_t x, int32_t y,
+                                const char* text, bool bound) {
+  return {.kind = ControlKind::EditBox, .name = name, .controlId = id,
+          .x = x, .y = y, .width = 70, .height = 30,
+          .visible = true, .enabled = true, .tabStop = true, .tabOrder = 0,
+          .initialText = text, .textColour = kBlack,
+          .bindings = bound ? kInputBindings : nullptr, .bindingCount = bound ? 1 : 0};
+}
+// clang-format on
+
+// Names and texts are code page 936 bytes: 窗口, 标签n, 编辑框n.
 constexpr ControlLayout kMainWindowControls[] = {
-    // 窗口 "": the place is not used, the window is centred.
+    // The window's own entry; its place is not used, the window is centred.
     {ControlKind::Window, "\xB4\xB0\xBF\xDA", kWindowEntryId, 50, 50, 350, 129, true, true, false,
      0, "", kBlack, kWindowBindings, 1},
-    PF_LABEL("\xB1\xEA\xC7\xA9" "7", kLabel7Id, 245, 77, 88, 18, "Tavisko", kGrey),
-    PF_LABEL("\xB1\xEA\xC7\xA9" "6", kLabel6Id, 105, 78, 64, 16, "0", kBlack),
+    Label("\xB1\xEA\xC7\xA9\x37", kLabel7Id, 245, 77, 88, 18, "Tavisko", kGrey),
+    Label("\xB1\xEA\xC7\xA9\x36", kLabel6Id, 105, 78, 64, 16, "0", kBlack),
     // 重量（公斤）：
-    PF_LABEL("\xB1\xEA\xC7\xA9" "5", 0x1601004B, 16, 78, 80, 16,
-             "\xD6\xD8\xC1\xBF\xA3\xA8\xB9\xAB\xBD\xEF\xA3\xA9\xA3\xBA", kBlack),
+    Label("\xB1\xEA\xC7\xA9\x35", 0x1601004B, 16, 78, 80, 16,
+          "\xD6\xD8\xC1\xBF\xA3\xA8\xB9\xAB\xBD\xEF\xA3\xA9\xA3\xBA", kBlack),
     // 总额（元）
-    PF_LABEL("\xB1\xEA\xC7\xA9" "4", 0x16010012, 264, 16, 64, 16,
-             "\xD7\xDC\xB6\xEE\xA3\xA8\xD4\xAA\xA3\xA9", kBlack),
+    Label("\xB1\xEA\xC7\xA9\x34", 0x16010012, 264, 16, 64, 16,
+          "\xD7\xDC\xB6\xEE\xA3\xA8\xD4\xAA\xA3\xA9", kBlack),
     // 首重（元）
-    PF_LABEL("\xB1\xEA\xC7\xA9" "3", 0x16010010, 187, 16, 64, 16,
-             "\xCA\xD7\xD6\xD8\xA3\xA8\xD4\xAA\xA3\xA9", kBlack),
+    Label("\xB1\xEA\xC7\xA9\x33", 0x16010010, 187, 16, 64, 16,
+          "\xCA\xD7\xD6\xD8\xA3\xA8\xD4\xAA\xA3\xA9", kBlack),
     // 续重（元）
-    PF_LABEL("\xB1\xEA\xC7\xA9" "2", 0x1601000F, 107, 16, 64, 16,
-             "\xD0\xF8\xD6\xD8\xA3\xA8\xD4\xAA\xA3\xA9", kBlack),
+    Label("\xB1\xEA\xC7\xA9\x32", 0x1601000F, 107, 16, 64, 16,
+          "\xD0\xF8\xD6\xD8\xA3\xA8\xD4\xAA\xA3\xA9", kBlack),
     // 重量（斤）
-    PF_LABEL("\xB1\xEA\xC7\xA9" "1", 0x1601000E, 27, 16, 64, 16,
-             "\xD6\xD8\xC1\xBF\xA3\xA8\xBD\xEF\xA3\xA9", kBlack),
-    PF_EDIT("\xB1\xE0\xBC\xAD\xBF\xF2" "4", kEditBox4Id, 256, 40, "", nullptr, 0),
-    PF_EDIT("\xB1\xE0\xBC\xAD\xBF\xF2" "3", kEditBox3Id, 176, 40, "6", kInputBindings, 1),
-    PF_EDIT("\xB1\xE0\xBC\xAD\xBF\xF2" "2", kEditBox2Id, 96, 40, "1.2", kInputBindings, 1),
-    PF_EDIT("\xB1\xE0\xBC\xAD\xBF\xF2" "1", kEditBox1Id, 16, 40, "", kInputBindings, 1),
+    Label("\xB1\xEA\xC7\xA9\x31", 0x1601000E, 27, 16, 64, 16,
+          "\xD6\xD8\xC1\xBF\xA3\xA8\xBD\xEF\xA3\xA9", kBlack),
+    EditBox("\xB1\xE0\xBC\xAD\xBF\xF2\x34", kEditBox4Id, 256, 40, "", false),
+    EditBox("\xB1\xE0\xBC\xAD\xBF\xF2\x33", kEditBox3Id, 176, 40, "6", true),
+    EditBox("\xB1\xE0\xBC\xAD\xBF\xF2\x32", kEditBox2Id, 96, 40, "1.2", true),
+    EditBox("\xB1\xE0\xBC\xAD\xBF\xF2\x31", kEditBox1Id, 16, 40, "", true),
 };
-
-#undef PF_LABEL
-#undef PF_EDIT
 
 constexpr WindowLayout kWindows[] = {
     {kMainWindowId, kMainWindowControls,

@@ -17,13 +17,15 @@ constexpr char kWindowNotLoaded[] =
     "\xCE\xB4\xD4\xD8\xC8\xEB\xD3\xFB\xB7\xC3\xCE\xCA\xB4\xB0\xBF\xDA\xD7\xE9\xBC\xFE\xCB\xF9"
     "\xD4\xDA\xB5\xC4\xB4\xB0\xBF\xDA";
 // "指定窗口尚未载入"
-constexpr char kControlNotLive[] = "\xD6\xB8\xB6\xA8\xB4\xB0\xBF\xDA\xC9\xD0\xCE\xB4\xD4\xD8\xC8\xEB";
+constexpr char kControlNotLive[] =
+    "\xD6\xB8\xB6\xA8\xB4\xB0\xBF\xDA\xC9\xD0\xCE\xB4\xD4\xD8\xC8\xEB";
 // "未找到引发事件的窗口"
 constexpr char kEventWindowMissing[] =
     "\xCE\xB4\xD5\xD2\xB5\xBD\xD2\xFD\xB7\xA2\xCA\xC2\xBC\xFE\xB5\xC4\xB4\xB0\xBF\xDA";
 // "未找到引发事件的窗口组件"
 constexpr char kEventControlMissing[] =
-    "\xCE\xB4\xD5\xD2\xB5\xBD\xD2\xFD\xB7\xA2\xCA\xC2\xBC\xFE\xB5\xC4\xB4\xB0\xBF\xDA\xD7\xE9\xBC\xFE";
+    "\xCE\xB4\xD5\xD2\xB5\xBD\xD2\xFD\xB7\xA2\xCA\xC2\xBC\xFE\xB5\xC4\xB4\xB0\xBF\xDA\xD7\xE9\xBC"
+    "\xFE";
 // "引发事件的窗口组件无效"
 constexpr char kEventControlInvalid[] =
     "\xD2\xFD\xB7\xA2\xCA\xC2\xBC\xFE\xB5\xC4\xB4\xB0\xBF\xDA\xD7\xE9\xBC\xFE\xCE\xDE\xD0\xA7";
@@ -99,8 +101,8 @@ void AddLoadedWindow(const WindowLayout& layout) {
   LoadedWindow window{&layout, {}};
   for (int32_t c = 0; c < layout.controlCount; ++c) {
     const ControlLayout& control = layout.controls[c];
-    window.controls.push_back(ControlState{&control, nullptr, false,
-                                           control.initialText ? control.initialText : ""});
+    window.controls.push_back(
+        ControlState{&control, nullptr, false, control.initialText ? control.initialText : ""});
   }
   loadedWindows.push_back(std::move(window));
 }
@@ -127,8 +129,8 @@ char* ReadProperty(uint32_t windowId, uint32_t controlId, int32_t property, int3
   if (property != kTextProperty) return nullptr;  // the program reads no other property
   if (control.layout->kind == ControlKind::EditBox) {
     const std::string text = control.native->Read();
-    return NewText(text.c_str(), text.find('\0') == std::string::npos ? text.size()
-                                                                         : text.find('\0'));
+    return NewText(text.c_str(),
+                   text.find('\0') == std::string::npos ? text.size() : text.find('\0'));
   }
   return NewText(control.storedText.data(), control.storedText.size());
 }
