@@ -26,5 +26,3 @@ void RunEndHooks() {
 void DropEndHooks() { Hooks().clear(); }
 
 int EndHookCount() { return static_cast<int>(Hooks().size()); }
-
-void OnProgramEnd() {}

@@ -11,5 +11,5 @@ void RunEndHooks();
 void DropEndHooks();
 int EndHookCount();
 
-// The program's own end hook; it does nothing.
+// The program's own end hook (on_program_end.cpp; test builds link their own).
 void OnProgramEnd();
