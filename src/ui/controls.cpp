@@ -169,13 +169,19 @@ void PaintTextBands(HWND hwnd) {
   ReleaseDC(hwnd, dc);
 }
 
-LRESULT HitTest(HWND hwnd, LRESULT hit, LPARAM lParam) {
-  if (hit == HTNOWHERE) return hit;
-  POINT point = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+// Outside the text area but inside the box is the border: a click in a band places
+// no caret. Judged from the geometry alone.
+LRESULT HitTest(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+  const POINT screen = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  RECT window;
+  GetWindowRect(hwnd, &window);
+  if (!PtInRect(&window, screen)) return HTNOWHERE;
+  POINT point = screen;
   ScreenToClient(hwnd, &point);
   RECT client;
   GetClientRect(hwnd, &client);
-  return PtInRect(&client, point) ? hit : HTBORDER;  // a click in a band places no caret
+  if (!PtInRect(&client, point)) return HTBORDER;
+  return DefSubclassProc(hwnd, WM_NCHITTEST, wParam, lParam);
 }
 
 LRESULT CALLBACK EditBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
@@ -202,7 +208,7 @@ LRESULT CALLBACK EditBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
       PaintTextBands(hwnd);
       break;
     case WM_NCHITTEST:
-      return HitTest(hwnd, DefSubclassProc(hwnd, message, wParam, lParam), lParam);
+      return HitTest(hwnd, wParam, lParam);
     case WM_SETFONT: {
       const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
       box->lineHeight = TextHeight(reinterpret_cast<HFONT>(wParam), L"W");
