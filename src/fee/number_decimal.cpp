@@ -23,21 +23,42 @@ constexpr double kExactDoublePow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,
                                         1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                         1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
-constexpr u128 Pow10Integer(int n) {
-  u128 v = 1;
-  for (int i = 0; i < n; ++i) v *= 10;
-  return v;
-}
+// 10^0 .. 10^19: the powers of ten in 64 bits.
+constexpr uint64_t kPow10U64[] = {1u,
+                                  10u,
+                                  100u,
+                                  1000u,
+                                  10000u,
+                                  100000u,
+                                  1000000u,
+                                  10000000u,
+                                  100000000u,
+                                  1000000000u,
+                                  10000000000u,
+                                  100000000000u,
+                                  1000000000000u,
+                                  10000000000000u,
+                                  100000000000000u,
+                                  1000000000000000u,
+                                  10000000000000000u,
+                                  100000000000000000u,
+                                  1000000000000000000u,
+                                  10000000000000000000u};
 
 int CountLeadingZeros(u128 v) {
   uint64_t hi = uint64_t(v >> 64);
   return hi != 0 ? std::countl_zero(hi) : 64 + std::countl_zero(uint64_t(v));
 }
 
+u128 Pow10Wide(int n) {  // 10^n, n <= 38
+  return n <= 19 ? u128(kPow10U64[n]) : u128(kPow10U64[19]) * Pow10Wide(n - 19);
+}
+
+// Decimal digits of v > 0: the estimate from the bit length is exact or one short.
 int DigitCount(u128 v) {
-  int n = 1;
-  for (u128 limit = 10; n < 39 && v >= limit; limit *= 10) ++n;
-  return n;
+  int bits = 128 - CountLeadingZeros(v);
+  int n = (bits * 1233) >> 12;  // floor(bits * log10(2))
+  return v >= Pow10Wide(n) ? n + 1 : n;
 }
 
 const Pow10Entry& Pow10(int q) { return kPow10Table[q - kPow10Low]; }
@@ -87,23 +108,23 @@ void Multiply128(u128 a, u128 b, uint64_t out[4]) {
 
 double DecimalToDouble(u128 digits, int64_t exponent, bool negative) {
   if (digits == 0) return negative ? -0.0 : 0.0;
+  if ((digits >> 64) == 0 && exponent >= -22 && exponent <= 19) {
+    uint64_t d = uint64_t(digits);
+    // Whole numbers d * 10^q < 2^128: the integer itself, rounded once.
+    if (exponent >= 0) return IntegerToDouble(u128(d) * kPow10U64[exponent], negative);
+    // d and 10^-q are exact doubles, so one IEEE division rounds correctly. It never
+    // meets a tie: a quotient d / (2^-q 5^-q) with a finite binary expansion needs 5^-q to
+    // divide d, and then it is d / 5^-q (< 2^53) times a power of two, exact.
+    if (d <= (uint64_t(1) << 53)) {
+      double value = double(d) / kExactDoublePow10[-exponent];
+      return negative ? -value : value;
+    }
+  }
   // The value lies in [10^(magnitude - 1), 10^magnitude).
   int64_t magnitude = exponent + DigitCount(digits);
   if (magnitude > 309) return Assemble(kHiddenBit, 2000, negative);  // >= 1e309: infinity
   if (magnitude < -323) return negative ? -0.0 : 0.0;  // < 1e-324: below half the least subnormal
   int q = int(exponent);
-
-  // Whole numbers below 2^128: the integer itself, rounded once.
-  if (q >= 0 && q <= 38 && digits <= ~u128(0) / Pow10Integer(q)) {
-    return IntegerToDouble(digits * Pow10Integer(q), negative);
-  }
-  // digits and 10^-q are exact doubles, so one IEEE division rounds correctly. It never
-  // meets a tie: a quotient digits / (2^-q 5^-q) with a finite binary expansion needs 5^-q
-  // to divide digits, and then it is digits / 5^-q (< 2^53) times a power of two, exact.
-  if (q < 0 && q >= -22 && digits <= (u128(1) << 53)) {
-    double value = double(uint64_t(digits)) / kExactDoublePow10[-q];
-    return negative ? -value : value;
-  }
 
   const Pow10Entry& power = Pow10(q);
   int shift = CountLeadingZeros(digits);

@@ -42,12 +42,51 @@ class FoldedText {
     return kOtherCharacter;
   }
   void Next() { at_ += at_[0] < 0x80 ? 1 : 2; }
+  // ASCII bytes fold to themselves, so runs of them can be read in place.
+  const unsigned char* Raw() const { return at_; }
+  void SetRaw(const unsigned char* at) { at_ = at; }
 
  private:
   const unsigned char* at_;
 };
 
 bool IsDigit(int c) { return c >= '0' && c <= '9'; }
+
+constexpr int kHeadDigits = 19;  // fit in 64 bits
+
+struct MantissaDigits {
+  uint64_t head = 0;
+  uint64_t tail = 0;
+  int tailCount = 0;
+  int roundingDigit = 0;
+  int64_t significant = 0;
+  int64_t pointPosition = 0;
+  bool anyDigit = false;
+
+  // count more digits after the rounding digit.
+  void Skip(int64_t count, bool afterPoint) {
+    significant += count;
+    if (!afterPoint) pointPosition += count;
+  }
+
+  void Add(int d, bool afterPoint) {
+    anyDigit = true;
+    if (significant == 0 && d == 0) {
+      if (afterPoint) --pointPosition;  // a leading zero only moves the point
+      return;
+    }
+    ++significant;
+    if (!afterPoint) ++pointPosition;
+    if (significant <= kHeadDigits) {
+      head = head * 10 + unsigned(d);
+    } else if (significant <= kKeptDigits) {
+      tail = tail * 10 + unsigned(d);
+      ++tailCount;
+    } else if (significant == kKeptDigits + 1) {
+      roundingDigit = d;
+    }
+  }
+};
 bool IsSpace(int c) { return c == 0x20 || (c >= 0x09 && c <= 0x0D); }
 
 }  // namespace
@@ -62,37 +101,35 @@ double TextToNumber(const char* text) {
   }
 
   // The mantissa reads as 0.s1 s2 s3 ... * 10^pointPosition, s1 the first non-zero digit.
-  unsigned __int128 digits = 0;
-  int64_t significant = 0;
-  int64_t pointPosition = 0;
-  int roundingDigit = 0;
-  bool anyDigit = false;
+  // The first 19 significant digits gather in head, the next five in tail.
+  MantissaDigits m;
   bool afterPoint = false;
   for (;;) {
+    const unsigned char* p = in.Raw();
+    while (unsigned(*p - '0') < 10) {
+      if (m.significant > kKeptDigits) {  // past the rounding digit: only count
+        const unsigned char* run = p;
+        while (unsigned(*run - '0') < 10) ++run;
+        m.Skip(run - p, afterPoint);
+        p = run;
+        break;
+      }
+      m.Add(*p++ - '0', afterPoint);
+    }
+    in.SetRaw(p);
     int c = in.Peek();
-    if (c == '.' && !afterPoint) {
+    if (IsDigit(c)) {
+      m.Add(c - '0', afterPoint);
+      in.Next();
+    } else if (c == '.' && !afterPoint) {
       afterPoint = true;
       in.Next();
-      continue;
-    }
-    if (!IsDigit(c)) break;
-    anyDigit = true;
-    int d = c - '0';
-    if (significant == 0 && d == 0) {
-      if (afterPoint) --pointPosition;
     } else {
-      ++significant;
-      if (!afterPoint) ++pointPosition;
-      if (significant <= kKeptDigits) {
-        digits = digits * 10 + unsigned(d);
-      } else if (significant == kKeptDigits + 1) {
-        roundingDigit = d;
-      }
+      break;
     }
-    in.Next();
   }
-  if (!anyDigit) return 0.0;
-  if (significant == 0) return negative ? -0.0 : 0.0;
+  if (!m.anyDigit) return 0.0;
+  if (m.significant == 0) return negative ? -0.0 : 0.0;
 
   int64_t exponent = 0;
   int c = in.Peek();
@@ -111,7 +148,10 @@ double TextToNumber(const char* text) {
     if (exponentNegative) exponent = -exponent;
   }
 
-  int64_t kept = significant < kKeptDigits ? significant : kKeptDigits;
-  if (roundingDigit >= 5) ++digits;  // may carry to 10^24, still exact
-  return DecimalToDouble(digits, pointPosition + exponent - kept, negative);
+  int64_t kept = m.significant < kKeptDigits ? m.significant : kKeptDigits;
+  unsigned __int128 digits = m.head;
+  for (int i = 0; i < m.tailCount; ++i) digits *= 10;
+  digits += m.tail;
+  if (m.roundingDigit >= 5) ++digits;  // may carry to 10^24, still exact
+  return DecimalToDouble(digits, m.pointPosition + exponent - kept, negative);
 }
