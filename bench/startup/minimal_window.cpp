@@ -19,9 +19,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = L"PfMinimalWindow";
   RegisterClassW(&windowClass);
-  HWND window = CreateWindowExW(0, L"PfMinimalWindow", L"", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
-                                CW_USEDEFAULT, CW_USEDEFAULT, 350, 129, nullptr, nullptr, instance,
-                                nullptr);
+  HWND window =
+      CreateWindowExW(0, L"PfMinimalWindow", L"", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
+                      CW_USEDEFAULT, CW_USEDEFAULT, 350, 129, nullptr, nullptr, instance, nullptr);
   ShowWindow(window, SW_SHOWNORMAL);
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -2,9 +2,8 @@
 // parcel-fee.exe against the minimal one-window program, interleaved round by round
 // in one run. pf-startup-bench.exe BIN-FOLDER [ROUNDS]. Prints medians and their
 // ratio; it asserts nothing.
-#include <windows.h>
-
 #include <shellapi.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <string>
