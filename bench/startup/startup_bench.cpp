@@ -2,8 +2,10 @@
 // parcel-fee.exe against the minimal one-window program, interleaved round by round
 // in one run. pf-startup-bench.exe BIN-FOLDER [ROUNDS]. Prints medians and their
 // ratio; it asserts nothing.
-#include <shellapi.h>
+// clang-format off
 #include <windows.h>
+#include <shellapi.h>  // needs windows.h first
+// clang-format on
 
 #include <algorithm>
 #include <string>

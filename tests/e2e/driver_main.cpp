@@ -1,8 +1,10 @@
 // The end-to-end driver: pf-e2e.exe THEME BIN-FOLDER [OUT-FOLDER]. It runs inside
 // Wine's virtual desktop, logs to %PF_LOG_FILE% and leaves its verdict in
 // %PF_RESULT_FILE%.
-#include <shellapi.h>
+// clang-format off
 #include <windows.h>
+#include <shellapi.h>  // needs windows.h first
+// clang-format on
 
 #include <string>
 
