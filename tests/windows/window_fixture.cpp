@@ -1,4 +1,4 @@
-// The MainWindow fixture and the test build's routine table.
+// The MainWindow fixture; the routine table comes from the test program.
 #include "window_fixture.h"
 
 #include "app/constant_table.h"
@@ -10,11 +10,7 @@
 #include "ui/text_codec.h"
 #include "ui/window.h"
 
-int textChangedRuns = 0;
-
 namespace {
-void CountTextChanged() { ++textChangedRuns; }
-
 BOOL CALLBACK FindMainWindow(HWND hwnd, LPARAM found) {
   wchar_t className[32] = {};
   GetClassNameW(hwnd, className, 32);
@@ -23,10 +19,6 @@ BOOL CALLBACK FindMainWindow(HWND hwnd, LPARAM found) {
   return FALSE;
 }
 }  // namespace
-
-const Routine routineTable[size_t(RoutineId::Count)] = {nullptr, OnMainWindowCreated,
-                                                        CountTextChanged};
-const Routine globalsInitializer = nullptr;
 
 void MainWindowTest::SetUp() {
   InstallHeap(ProgramHeap());
