@@ -15,7 +15,7 @@ pf_install_packages() {
 
 # What building and running the program needs.
 PF_RUN_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64
-                 fonts-wqy-microhei fonts-wine)
+                 fonts-wqy-microhei)
 # What the tests need on top.
 PF_TEST_PACKAGES=(g++ clang libclang-rt-14-dev libgtest-dev googletest libbenchmark-dev xvfb xauth
                   imagemagick x11-utils python3)
