@@ -118,16 +118,7 @@ LRESULT CALLBACK LabelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
 }
 
 bool RegisterLabelClass(HINSTANCE instance) {
-  static bool registered = false;
-  if (registered) return true;
-  WNDCLASSEXW cls{};
-  cls.cbSize = sizeof cls;
-  cls.style = kClassStyle;
-  cls.lpfnWndProc = LabelProc;
-  cls.hInstance = instance;
-  cls.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-  cls.lpszClassName = kLabelClass;
-  registered = RegisterClassExW(&cls) != 0;
+  static const bool registered = RegisterProgramClass(instance, LabelProc, kLabelClass);
   return registered;
 }
 
@@ -293,3 +284,14 @@ HWND CreateEditBox(HWND parent, uint32_t windowId, const ControlLayout& row) {
 }
 
 void HandBackChangeReport(HWND editBox) { SendMessageW(editBox, kChangeReportMessage, 0, 0); }
+
+bool RegisterProgramClass(HINSTANCE instance, WNDPROC proc, const wchar_t* name) {
+  WNDCLASSEXW cls{};
+  cls.cbSize = sizeof cls;
+  cls.style = kClassStyle;
+  cls.lpfnWndProc = proc;
+  cls.hInstance = instance;
+  cls.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+  cls.lpszClassName = name;
+  return RegisterClassExW(&cls) != 0;
+}

@@ -13,6 +13,10 @@
 constexpr UINT kClassStyle = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
 constexpr wchar_t kLabelClass[] = L"PfLabel";
 
+// Registers one of the program's own classes: kClassStyle, arrow pointer, and no
+// background brush, since the window and the labels paint their own background.
+bool RegisterProgramClass(HINSTANCE instance, WNDPROC proc, const wchar_t* name);
+
 // Each creates the control hidden at its place with its initial text and attaches
 // it to the property layer; nullptr when the native window cannot be created.
 HWND CreateLabel(HWND parent, uint32_t windowId, const ControlLayout& row);

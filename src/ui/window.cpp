@@ -194,16 +194,7 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 }
 
 bool RegisterMainWindowClass(HINSTANCE instance) {
-  static bool registered = false;
-  if (registered) return true;
-  WNDCLASSEXW cls{};
-  cls.cbSize = sizeof cls;
-  cls.style = kClassStyle;
-  cls.lpfnWndProc = MainWindowProc;
-  cls.hInstance = instance;
-  cls.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-  cls.lpszClassName = kMainWindowClass;  // no background brush: the window paints it
-  registered = RegisterClassExW(&cls) != 0;
+  static const bool registered = RegisterProgramClass(instance, MainWindowProc, kMainWindowClass);
   return registered;
 }
 
